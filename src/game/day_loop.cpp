@@ -1,0 +1,63 @@
+#include <ostream>
+
+#include "game/game.h"
+#include "rules/bear_rules.h"
+
+namespace tumblewood {
+
+namespace {
+
+// Greets the player and takes the bear's name; false when the input ended first.
+bool welcome(Game& game) {
+  game.console.out() << "Welcome to Tumblewood 2010. \n\nYou have a bear. What's his name?\n";
+  auto name = game.console.readWord();
+  if (!name) {
+    return false;
+  }
+  game.bearName = std::move(*name);
+  game.console.out() << game.bearName << ". What a cute name. Let's get started.\n";
+  return true;
+}
+
+void printMenu(Game& game) {
+  game.console.out() << "What do you want to do with your bear today?\n\n"
+                     << "It is day " << game.state.day << "\n"
+                     << "1. Feed your bear some fish and berries.\n"
+                     << "2. Take your bear for a walk across the forest.\n"
+                     << "3. Pet your bear.\n"
+                     << "4. Teach your bear tricks.\n"
+                     << "5. Get food for your bear.\n"
+                     << "6. Examine " << game.bearName << ".\n"
+                     << "0. Quit Tumblewood 2010.\n";
+}
+
+// Answers 1 to 6 get their actions next; until then no answer runs anything, and every
+// answer but 6 spends the day.
+void runAction(Game& /*game*/) {}
+
+}  // namespace
+
+void playGame(Console& console, RandomSource& random) {
+  Game game(console, random);
+  if (welcome(game)) {
+    do {
+      beginDay(game.state, random);
+      if (isStarved(game.state)) {
+        starvationEnding(game);
+        break;
+      }
+      drawRisk(game.state, random);
+      printMenu(game);
+      auto answer = console.readNumber();
+      if (!answer) {
+        break;  // the input ended: the game ends without another word
+      }
+      game.menuChoice = *answer;
+      console.clearScreen();
+      runAction(game);
+    } while (game.menuChoice != 0);
+  }
+  console.flush();
+}
+
+}  // namespace tumblewood
