@@ -31,9 +31,18 @@ void printMenu(Game& game) {
                      << "0. Quit Tumblewood 2010.\n";
 }
 
-// Answers 1 to 6 get their actions next; until then no answer runs anything, and every
-// answer but 6 spends the day.
-void runAction(Game& /*game*/) {}
+// Any answer without an action runs nothing (0 among them); the day is spent all the same.
+void runAction(Game& game) {
+  switch (game.menuChoice) {
+    case 1: feedBear(game); break;
+    case 2: walkBear(game); break;
+    case 3: petBear(game); break;
+    case 4: teachTrick(game); break;
+    case 5: getFood(game); break;
+    case 6: examineBear(game); break;
+    default: break;
+  }
+}
 
 }  // namespace
 

@@ -30,4 +30,13 @@ void playGame(Console& console, RandomSource& random);
 void starvationEnding(Game& game);
 void closeGame(Game& game);
 
+// The menu's actions, answers 1 to 6. The risky ones (walk, pet, teach, fetch food) may
+// end the game through closeGame. Examining gives the day back.
+void feedBear(Game& game);
+void walkBear(Game& game);
+void petBear(Game& game);
+void teachTrick(Game& game);
+void getFood(Game& game);
+void examineBear(Game& game);
+
 }  // namespace tumblewood
