@@ -39,8 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return now;
   });
 
-  std::istringstream in(
-      std::string(reinterpret_cast<const char*>(data) + kClockBytes, size - kClockBytes));
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): the fuzzer hands over bytes
+  const auto* typed = reinterpret_cast<const char*>(data) + kClockBytes;
+  std::istringstream in(std::string(typed, size - kClockBytes));
   DiscardBuffer discard;
   std::ostream out(&discard);
   tumblewood::Console console(in, out, (step & 1) != 0);

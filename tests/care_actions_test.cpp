@@ -23,6 +23,12 @@ struct ActionRun {
     game.menuChoice = 1;
   }
 
+  // Everything the action printed.
+  std::string output() {
+    console.flush();
+    return out.str();
+  }
+
   std::istringstream in;
   std::ostringstream out;
   Console console;
@@ -63,7 +69,7 @@ TEST(FeedBear, FeedsFromTheStockOrRefuses) {
   for (const Case& c : cases) {
     ActionRun run(c.input);
     feedBear(run.game);
-    EXPECT_EQ(run.out.str(), c.output) << "input '" << c.input << "'";
+    EXPECT_EQ(run.output(), c.output) << "input '" << c.input << "'";
     EXPECT_EQ(run.game.state.berries, c.berries) << "input '" << c.input << "'";
     EXPECT_EQ(run.game.state.fish, c.fish) << "input '" << c.input << "'";
     EXPECT_EQ(run.game.state.size, c.size) << "input '" << c.input << "'";
@@ -123,7 +129,7 @@ TEST(RiskyActions, AnAttackEndsTheGameWithTheStateFromBefore) {
     ActionRun run("quit", kAttackSeed);
     setUpBear(run.game);
     c.action(run.game);
-    EXPECT_EQ(run.out.str(),
+    EXPECT_EQ(run.output(),
               c.deathText + "The End. Type quit to exit.\n" + summaryText(5, 2, 3, 4, 10));
     EXPECT_EQ(run.game.state.score, 37);
     EXPECT_EQ(run.game.menuChoice, 0);
@@ -137,7 +143,7 @@ TEST(RiskyActions, WithoutAnAttackTheEffectApplies) {
     ActionRun run("", kSafeSeed);
     setUpBear(run.game);
     c.action(run.game);
-    EXPECT_EQ(run.out.str(), c.successText);
+    EXPECT_EQ(run.output(), c.successText);
     const GameState& state = run.game.state;
     EXPECT_EQ(state.tricks, c.tricks) << c.successText;
     EXPECT_EQ(state.timesPet, c.timesPet) << c.successText;

@@ -96,6 +96,7 @@ TEST(ConsoleClearScreen, WritesTheSequenceOnlyToATerminal) {
     std::ostringstream out;
     Console console(in, out, terminal);
     console.clearScreen();
+    console.flush();
     EXPECT_EQ(out.str(), terminal ? "\x1b[H\x1b[2J\x1b[3J" : "");
   }
 }
@@ -117,11 +118,12 @@ TEST(ConsoleFlush, BeforeEveryReadAndNotBetween) {
   CountingBuffer buffer;
   std::ostream out(&buffer);
   Console console(in, out, true);
-  out << "What's his name?\n";
+  console << "What's his name?\n";
   EXPECT_EQ(buffer.flushes, 0);
   ASSERT_TRUE(console.readWord());
   EXPECT_EQ(buffer.flushes, 1);
-  out << "menu\n";
+  EXPECT_EQ(buffer.str(), "What's his name?\n");
+  console << "menu\n";
   console.clearScreen();
   EXPECT_EQ(buffer.flushes, 1);
   EXPECT_EQ(console.readNumber(), 4);  // read, notice, read again

@@ -49,6 +49,7 @@ TEST(ExamineBear, BandsSwitchAtSevenFiveAndThree) {
     game.state.tricks = 4;
     game.state.day = 4;
     examineBear(game);
+    console.flush();
     EXPECT_EQ(out.str(), kFitness[c.fitnessLine] + kAffection[c.affectionLine] +
                              "Your bear knows 4 tricks. Good job!\n" + sizeLine(5))
         << "fitness " << c.fitness << ", petted " << c.timesPet;

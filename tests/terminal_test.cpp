@@ -37,8 +37,10 @@ class TerminalGame {
 
   TerminalGame(const TerminalGame&) = delete;
   TerminalGame& operator=(const TerminalGame&) = delete;
+  TerminalGame(TerminalGame&&) = delete;
+  TerminalGame& operator=(TerminalGame&&) = delete;
 
-  bool started() const { return pid_ > 0; }
+  [[nodiscard]] bool started() const { return pid_ > 0; }
 
   // Waits until `text` shows after what earlier waits consumed; returns what came before it
   // (the text itself is consumed too). Empty when it does not come within the timeout.
@@ -55,7 +57,7 @@ class TerminalGame {
     }
   }
 
-  void type(std::string_view keys) {
+  void type(std::string_view keys) const {
     ASSERT_EQ(write(terminal_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
   }
 

@@ -1,4 +1,3 @@
-#include <ostream>
 #include <string_view>
 
 #include "game/game.h"
@@ -19,11 +18,11 @@ bool readAmount(Game& game, std::int32_t& amount, std::int32_t stock, std::strin
   amount = *answer;
   // A negative amount would make food out of nothing, so it is refused like a greedy one.
   if (amount < 0) {
-    game.console.out() << "You can't feed your bear a negative amount.\n";
+    game.console << "You can't feed your bear a negative amount.\n";
     return false;
   }
   if (amount > stock) {
-    game.console.out() << refusal;
+    game.console << refusal;
     return false;
   }
   return true;
@@ -36,8 +35,7 @@ bool survivesAttack(Game& game, std::string_view beforeName, std::string_view af
   if (!bearAttacks(game.state.risk, game.random)) {
     return true;
   }
-  game.console.out() << beforeName << game.bearName << afterName
-                     << "\n\nThe End. Type quit to exit.\n";
+  game.console << beforeName << game.bearName << afterName << "\n\nThe End. Type quit to exit.\n";
   closeGame(game);
   return false;
 }
@@ -46,14 +44,14 @@ bool survivesAttack(Game& game, std::string_view beforeName, std::string_view af
 
 void feedBear(Game& game) {
   GameState& state = game.state;
-  game.console.out() << "How many berries do you want to feed the bear? You have " << state.berries
-                     << " berries.\n";
+  game.console << "How many berries do you want to feed the bear? You have " << state.berries
+               << " berries.\n";
   if (!readAmount(game, state.berriesToFeed, state.berries,
                   "You don't have enough berries to do that.\n")) {
     return;
   }
-  game.console.out() << "How many fish do you want to feed the bear? You have " << state.fish
-                     << " fish.\n";
+  game.console << "How many fish do you want to feed the bear? You have " << state.fish
+               << " fish.\n";
   if (!readAmount(game, state.fishToFeed, state.fish, "You don't have enough fish to do that.\n")) {
     return;
   }
@@ -61,14 +59,12 @@ void feedBear(Game& game) {
   state.berries -= state.berriesToFeed;
   state.fish -= state.fishToFeed;
   // "Is" with a capital I is how the game has always said it.
-  game.console.out() << game.bearName << " Is growing up so fast! It is now " << state.size
-                     << " size.\n";
+  game.console << game.bearName << " Is growing up so fast! It is now " << state.size << " size.\n";
 }
 
 void walkBear(Game& game) {
   if (survivesAttack(game, "During your walk, ", " attacked, mauled, killed, raped and ate you.")) {
-    game.console.out() << "You take " << game.bearName
-                       << " on a lovely walk through Belchery Forest.\n";
+    game.console << "You take " << game.bearName << " on a lovely walk through Belchery Forest.\n";
     ++game.state.fitness;
   }
 }
@@ -78,7 +74,7 @@ void petBear(Game& game) {
   if (survivesAttack(game, "When you touch ",
                      ", it goes berserk and hits you with its paw, knocking your brains out \n"
                      "of your ears.")) {
-    game.console.out() << "You pet " << game.bearName << ". It smiles.\n";
+    game.console << "You pet " << game.bearName << ". It smiles.\n";
     ++game.state.timesPet;
   }
 }
@@ -86,8 +82,8 @@ void petBear(Game& game) {
 void teachTrick(Game& game) {
   if (survivesAttack(game, "You try and teach ",
                      " how to dance. Instead, it kills and buries you in some dirt. In Nevada.")) {
-    game.console.out() << "You taught " << game.bearName
-                       << " a trick at the Quillstone Circus! What an impressive bear.\n";
+    game.console << "You taught " << game.bearName
+                 << " a trick at the Quillstone Circus! What an impressive bear.\n";
     ++game.state.tricks;
   }
 }
@@ -97,7 +93,7 @@ void getFood(Game& game) {
   if (survivesAttack(game, "You go to the market to get some food, but ",
                      " follows you and kills you \n"
                      "and the entire market, and then eats you and the entire market.")) {
-    game.console.out() << "Hollimae the farm merchant gives you five berries and a fish.\n";
+    game.console << "Hollimae the farm merchant gives you five berries and a fish.\n";
     game.state.berries += 5;
     game.state.fish += 1;
   }

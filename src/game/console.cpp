@@ -3,9 +3,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <istream>
 #include <limits>
-#include <ostream>
 #include <streambuf>
 
 namespace tumblewood {
@@ -25,8 +26,15 @@ constexpr char kClearSequence[] = "\x1b[H\x1b[2J\x1b[3J";
 
 }  // namespace
 
+Console& Console::operator<<(std::int32_t number) {
+  std::array<char, 16> digits{};
+  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+  pending_.append(digits.data(), end);
+  return *this;
+}
+
 bool Console::waitForToken() {
-  out_.flush();
+  flush();
   std::streambuf* buffer = in_.rdbuf();
   if (buffer == nullptr || !in_.good()) {
     return false;
@@ -77,7 +85,7 @@ std::optional<std::int32_t> Console::readNumber() {
       // Without this notice a word would leave the answer as it was and the game
       // would go on repeating it without reading anything new.
       discardToken();
-      out_ << "Please answer with a whole number.\n";
+      *this << "Please answer with a whole number.\n";
       continue;
     }
     // Any number of digits: the magnitude stops growing just past the 32-bit range.
@@ -98,11 +106,15 @@ void Console::readAnyAnswer() {
 
 void Console::clearScreen() {
   if (clearsScreen_) {
-    out_ << kClearSequence;
+    *this << kClearSequence;
   }
 }
 
-void Console::flush() { out_.flush(); }
+void Console::flush() {
+  out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+  out_.flush();
+  pending_.clear();
+}
 
 bool standardOutputIsTerminal() { return isatty(STDOUT_FILENO) == 1; }
 

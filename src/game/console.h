@@ -4,12 +4,14 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tumblewood {
 
 // The game's only contact with the player: it reads answers as white-space separated
 // tokens, writes text, flushes before every read and clears the screen. Nothing else
-// in the game touches the terminal.
+// in the game touches the terminal. Text is gathered in one buffer and handed to the
+// output stream in a single write when it is flushed.
 class Console {
  public:
   // clearsScreen: whether clearScreen writes the terminal's clearing sequence; it should
@@ -17,7 +19,12 @@ class Console {
   Console(std::istream& in, std::ostream& out, bool clearsScreen)
       : in_(in), out_(out), clearsScreen_(clearsScreen) {}
 
-  std::ostream& out() { return out_; }
+  // Text as it stands; numbers in plain decimal, with a minus sign when negative.
+  Console& operator<<(std::string_view text) {
+    pending_.append(text);
+    return *this;
+  }
+  Console& operator<<(std::int32_t number);
 
   // Reads one word: every byte up to the next white space. Empty at the end of input.
   std::optional<std::string> readWord();
@@ -43,6 +50,7 @@ class Console {
   std::istream& in_;
   std::ostream& out_;
   bool clearsScreen_;
+  std::string pending_;  // written but not yet flushed; keeps its capacity between flushes
 };
 
 // True when standard output is a terminal, the only place where clearing means anything.

@@ -1,4 +1,5 @@
-#include <ostream>
+
+#include <string>
 
 #include "game/game.h"
 #include "rules/bear_rules.h"
@@ -9,26 +10,33 @@ namespace {
 
 // Greets the player and takes the bear's name; false when the input ended first.
 bool welcome(Game& game) {
-  game.console.out() << "Welcome to Tumblewood 2010. \n\nYou have a bear. What's his name?\n";
+  game.console << "Welcome to Tumblewood 2010. \n\nYou have a bear. What's his name?\n";
   auto name = game.console.readWord();
   if (!name) {
     return false;
   }
   game.bearName = std::move(*name);
-  game.console.out() << game.bearName << ". What a cute name. Let's get started.\n";
+  game.console << game.bearName << ". What a cute name. Let's get started.\n";
   return true;
 }
 
-void printMenu(Game& game) {
-  game.console.out() << "What do you want to do with your bear today?\n\n"
-                     << "It is day " << game.state.day << "\n"
-                     << "1. Feed your bear some fish and berries.\n"
-                     << "2. Take your bear for a walk across the forest.\n"
-                     << "3. Pet your bear.\n"
-                     << "4. Teach your bear tricks.\n"
-                     << "5. Get food for your bear.\n"
-                     << "6. Examine " << game.bearName << ".\n"
-                     << "0. Quit Tumblewood 2010.\n";
+// The menu's lines after the day number. They stay the same once the bear has its name,
+// so they are put together once, not piece by piece every day.
+std::string menuLines(const std::string& bearName) {
+  return "\n"
+         "1. Feed your bear some fish and berries.\n"
+         "2. Take your bear for a walk across the forest.\n"
+         "3. Pet your bear.\n"
+         "4. Teach your bear tricks.\n"
+         "5. Get food for your bear.\n"
+         "6. Examine " +
+         bearName +
+         ".\n"
+         "0. Quit Tumblewood 2010.\n";
+}
+
+void printMenu(Console& console, std::int32_t day, const std::string& lines) {
+  console << "What do you want to do with your bear today?\n\nIt is day " << day << lines;
 }
 
 // Any answer without an action runs nothing (0 among them); the day is spent all the same.
@@ -49,6 +57,7 @@ void runAction(Game& game) {
 void playGame(Console& console, RandomSource& random) {
   Game game(console, random);
   if (welcome(game)) {
+    const std::string menu = menuLines(game.bearName);
     do {
       beginDay(game.state, random);
       if (isStarved(game.state)) {
@@ -56,7 +65,7 @@ void playGame(Console& console, RandomSource& random) {
         break;
       }
       drawRisk(game.state, random);
-      printMenu(game);
+      printMenu(console, game.state.day, menu);
       auto answer = console.readNumber();
       if (!answer) {
         break;  // the input ended: the game ends without another word

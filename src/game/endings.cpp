@@ -1,26 +1,25 @@
-#include <ostream>
 
 #include "game/game.h"
 
 namespace tumblewood {
 
 void starvationEnding(Game& game) {
-  game.console.out() << "You didn't feed your bear. Bears need food to live. " << game.bearName
-                     << " died. RIP " << game.bearName << ".\n"
-                     << "Game over. Type quit to exit.\n";
+  game.console << "You didn't feed your bear. Bears need food to live. " << game.bearName
+               << " died. RIP " << game.bearName << ".\n"
+               << "Game over. Type quit to exit.\n";
   closeGame(game);
 }
 
 void closeGame(Game& game) {
   GameState& state = game.state;
-  game.console.out() << "In the end, your bear:\n"
-                     << "Was " << state.size << " size.\n"
-                     << "Knew " << state.tricks << " tricks.\n"
-                     << "Was at fitness level " << state.fitness << ".\n"
-                     << "Had been pet " << state.timesPet << " times.\n"
-                     << "It was day " << state.day << ".\n";
+  game.console << "In the end, your bear:\n"
+               << "Was " << state.size << " size.\n"
+               << "Knew " << state.tricks << " tricks.\n"
+               << "Was at fitness level " << state.fitness << ".\n"
+               << "Had been pet " << state.timesPet << " times.\n"
+               << "It was day " << state.day << ".\n";
   state.score = state.day + 2 * state.tricks + 5 * state.fitness + 2 * state.timesPet;
-  game.console.out() << "Your score was " << state.score << ".\n";
+  game.console << "Your score was " << state.score << ".\n";
   // Any answer closes the game, the word quit, a number or the end of input alike.
   game.console.readAnyAnswer();
   game.menuChoice = 0;

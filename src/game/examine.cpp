@@ -1,4 +1,3 @@
-#include <ostream>
 #include <string_view>
 
 #include "game/game.h"
@@ -23,7 +22,7 @@ void examineBear(Game& game) {
   const GameState& state = game.state;
   // Examining does not spend the day: the next start of a day adds this 1 back.
   --game.state.day;
-  game.console.out()
+  game.console
       << band(state.fitness,
               "Your bear is a hulking muscular monster. You best not fuck with it.\n",
               "Your bear is very strong and well built. You've done a great job exercising it.\n",
@@ -39,8 +38,8 @@ void examineBear(Game& game) {
               "Your bear is fairly trusting of you, but is still a bear and quite \n"
               "suspicious of any sudden movements you make.\n",
               "You and this bear haven't connected at all, the bear doesn't trust you.\n")
-      << "Your bear knows " << state.tricks << " tricks. Good job!\n"
-      << "Your bear is size " << state.size
+      << "Your bear knows " << state.tricks << " tricks. Good job!\nYour bear is size "
+      << state.size
       << ". Once this number starts getting higher, \nthe bear will be more dangerous to "
          "handle.\n";
 }
