@@ -28,7 +28,7 @@ constexpr char kClearSequence[] = "\x1b[H\x1b[2J\x1b[3J";
 
 Console& Console::operator<<(std::int32_t number) {
   std::array<char, 16> digits{};
-  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+  auto* const end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
   pending_.append(digits.data(), end);
   return *this;
 }
