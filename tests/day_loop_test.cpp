@@ -61,5 +61,32 @@ TEST(DayLoop, ClearsAfterEachAnswerOnATerminal) {
                 menuText(2) + kClear);
 }
 
+TEST(CloseGame, ScoresTheDayTricksFitnessAndPettingUpToTheLargestNumber) {
+  struct Case {
+    std::int32_t day, tricks, fitness, timesPet, score;
+  } cases[] = {
+      {3, 0, 0, 0, 3},
+      {10, 2, 3, 4, 37},
+      {2000000000, 0, 2000000000, 0, 2147483647},
+  };
+  for (const Case& c : cases) {
+    std::istringstream in("quit");
+    std::ostringstream out;
+    Console console(in, out, false);
+    RandomSource random = testing::fixedRandom(1);
+    Game game(console, random);
+    game.state.day = c.day;
+    game.state.tricks = c.tricks;
+    game.state.fitness = c.fitness;
+    game.state.timesPet = c.timesPet;
+    game.menuChoice = 4;
+    closeGame(game);
+    EXPECT_EQ(game.state.score, c.score) << "day " << c.day;
+    EXPECT_EQ(game.menuChoice, 0);
+    EXPECT_NE(out.str().find("Your score was " + std::to_string(c.score) + ".\n"),
+              std::string::npos);
+  }
+}
+
 }  // namespace
 }  // namespace tumblewood

@@ -7,8 +7,9 @@ namespace tumblewood {
 
 namespace {
 
-// Reads a feeding amount into `amount`; false when the game is over instead: the input
-// ended (menuChoice 0 ends the day loop), or the amount is negative or more than the stock.
+// Reads a feeding amount into `amount`; true when it can be fed. False when it is refused
+// (negative, or more than the stock: the day is spent all the same) or when the input
+// ended (menuChoice 0 then ends the day loop).
 bool readAmount(Game& game, std::int32_t& amount, std::int32_t stock, std::string_view refusal) {
   auto answer = game.console.readNumber();
   if (!answer) {

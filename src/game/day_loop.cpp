@@ -1,4 +1,3 @@
-
 #include <string>
 
 #include "game/game.h"

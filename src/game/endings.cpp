@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "game/game.h"
 
@@ -18,7 +21,11 @@ void closeGame(Game& game) {
                << "Was at fitness level " << state.fitness << ".\n"
                << "Had been pet " << state.timesPet << " times.\n"
                << "It was day " << state.day << ".\n";
-  state.score = state.day + 2 * state.tricks + 5 * state.fitness + 2 * state.timesPet;
+  // Worked in 64 bits and capped, so that even absurdly long games cannot overflow it.
+  const std::int64_t score = std::int64_t{state.day} + 2 * std::int64_t{state.tricks} +
+                             5 * std::int64_t{state.fitness} + 2 * std::int64_t{state.timesPet};
+  state.score = static_cast<std::int32_t>(
+      std::min<std::int64_t>(score, std::numeric_limits<std::int32_t>::max()));
   game.console << "Your score was " << state.score << ".\n";
   // Any answer closes the game, the word quit, a number or the end of input alike.
   game.console.readAnyAnswer();
