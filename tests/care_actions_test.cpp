@@ -5,36 +5,13 @@
 namespace tumblewood {
 namespace {
 
+using testing::GameFixture;
 using testing::kAttackSeed;
 using testing::kSafeSeed;
 using testing::menuText;
 using testing::play;
 using testing::summaryText;
 using testing::welcomeText;
-
-// One action run on its own, with the bear's name Bruno, a chosen state and some input.
-struct ActionRun {
-  explicit ActionRun(const std::string& input, std::int64_t seconds = kSafeSeed)
-      : in(input),
-        console(in, out, false),
-        random(testing::fixedRandom(seconds)),
-        game(console, random) {
-    game.bearName = "Bruno";
-    game.menuChoice = 1;
-  }
-
-  // Everything the action printed.
-  std::string output() {
-    console.flush();
-    return out.str();
-  }
-
-  std::istringstream in;
-  std::ostringstream out;
-  Console console;
-  RandomSource random;
-  Game game;
-};
 
 constexpr char kAskBerries[] =
     "How many berries do you want to feed the bear? You have 10 berries.\n";
@@ -67,7 +44,8 @@ TEST(FeedBear, FeedsFromTheStockOrRefuses) {
            "Bruno Is growing up so fast! It is now 11 size.\n"},
   };
   for (const Case& c : cases) {
-    ActionRun run(c.input);
+    GameFixture run(c.input);
+    run.game.menuChoice = 1;
     feedBear(run.game);
     EXPECT_EQ(run.output(), c.output) << "input '" << c.input << "'";
     EXPECT_EQ(run.game.state.berries, c.berries) << "input '" << c.input << "'";
@@ -79,7 +57,8 @@ TEST(FeedBear, FeedsFromTheStockOrRefuses) {
 
 TEST(FeedBear, EndOfInputEndsTheGameWithoutFeeding) {
   for (const char* input : {"", "4", "4 fish"}) {
-    ActionRun run(input);
+    GameFixture run(input);
+    run.game.menuChoice = 1;
     feedBear(run.game);
     EXPECT_EQ(run.game.menuChoice, 0) << "input '" << input << "'";
     EXPECT_EQ(run.game.state.size, 5) << "input '" << input << "'";
@@ -126,7 +105,7 @@ void setUpBear(Game& game) {
 
 TEST(RiskyActions, AnAttackEndsTheGameWithTheStateFromBefore) {
   for (const RiskyCase& c : kRiskyCases) {
-    ActionRun run("quit", kAttackSeed);
+    GameFixture run("quit", kAttackSeed);
     setUpBear(run.game);
     c.action(run.game);
     EXPECT_EQ(run.output(),
@@ -140,7 +119,7 @@ TEST(RiskyActions, AnAttackEndsTheGameWithTheStateFromBefore) {
 
 TEST(RiskyActions, WithoutAnAttackTheEffectApplies) {
   for (const RiskyCase& c : kRiskyCases) {
-    ActionRun run("", kSafeSeed);
+    GameFixture run("", kSafeSeed);
     setUpBear(run.game);
     c.action(run.game);
     EXPECT_EQ(run.output(), c.successText);
@@ -157,7 +136,7 @@ TEST(RiskyActions, WithoutAnAttackTheEffectApplies) {
 TEST(RiskyActions, RollAgainstTheRiskDrawnThatDay) {
   // The safe seed rolls 100: only a risk of 100 or more lets the bear attack.
   for (std::int32_t risk : {99, 100}) {
-    ActionRun run("", kSafeSeed);
+    GameFixture run("", kSafeSeed);
     run.game.state.risk = risk;
     petBear(run.game);
     EXPECT_EQ(run.game.state.timesPet, risk < 100 ? 1 : 0) << "risk " << risk;

@@ -70,11 +70,8 @@ TEST(CloseGame, ScoresTheDayTricksFitnessAndPettingUpToTheLargestNumber) {
       {2000000000, 0, 2000000000, 0, 2147483647},
   };
   for (const Case& c : cases) {
-    std::istringstream in("quit");
-    std::ostringstream out;
-    Console console(in, out, false);
-    RandomSource random = testing::fixedRandom(1);
-    Game game(console, random);
+    testing::GameFixture run("quit");
+    Game& game = run.game;
     game.state.day = c.day;
     game.state.tricks = c.tricks;
     game.state.fitness = c.fitness;
@@ -83,7 +80,7 @@ TEST(CloseGame, ScoresTheDayTricksFitnessAndPettingUpToTheLargestNumber) {
     closeGame(game);
     EXPECT_EQ(game.state.score, c.score) << "day " << c.day;
     EXPECT_EQ(game.menuChoice, 0);
-    EXPECT_NE(out.str().find("Your score was " + std::to_string(c.score) + ".\n"),
+    EXPECT_NE(run.output().find("Your score was " + std::to_string(c.score) + ".\n"),
               std::string::npos);
   }
 }

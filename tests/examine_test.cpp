@@ -39,19 +39,15 @@ TEST(ExamineBear, BandsSwitchAtSevenFiveAndThree) {
       {3, 6, 2, 1}, {2, 7, 3, 0}, {100, -1, 0, 3}, {0, 0, 3, 3},
   };
   for (const Case& c : cases) {
-    std::istringstream in;
-    std::ostringstream out;
-    Console console(in, out, false);
-    RandomSource random = testing::fixedRandom(1);
-    Game game(console, random);
+    testing::GameFixture run;
+    Game& game = run.game;
     game.state.fitness = c.fitness;
     game.state.timesPet = c.timesPet;
     game.state.tricks = 4;
     game.state.day = 4;
     examineBear(game);
-    console.flush();
-    EXPECT_EQ(out.str(), kFitness[c.fitnessLine] + kAffection[c.affectionLine] +
-                             "Your bear knows 4 tricks. Good job!\n" + sizeLine(5))
+    EXPECT_EQ(run.output(), kFitness[c.fitnessLine] + kAffection[c.affectionLine] +
+                                "Your bear knows 4 tricks. Good job!\n" + sizeLine(5))
         << "fitness " << c.fitness << ", petted " << c.timesPet;
     EXPECT_EQ(game.state.day, 3);
   }

@@ -19,6 +19,27 @@ inline RandomSource fixedRandom(std::int64_t seconds) {
   return RandomSource([seconds] { return seconds; });
 }
 
+// A game to run one action or ending on: the bear is named Bruno, the state is the caller's
+// to set, and the console reads `input`.
+struct GameFixture {
+  explicit GameFixture(const std::string& input = "", std::int64_t seconds = kSafeSeed)
+      : in(input), console(in, out, false), random(fixedRandom(seconds)), game(console, random) {
+    game.bearName = "Bruno";
+  }
+
+  // Everything printed so far.
+  std::string output() {
+    console.flush();
+    return out.str();
+  }
+
+  std::istringstream in;
+  std::ostringstream out;
+  Console console;
+  RandomSource random;
+  Game game;
+};
+
 // Plays a whole game on the given input and returns everything it printed.
 inline std::string play(const std::string& input, std::int64_t seconds = kSafeSeed,
                         bool terminal = false) {
