@@ -7,10 +7,12 @@ namespace tumblewood {
 
 namespace {
 
-// Reads a feeding amount into `amount`; true when it can be fed. False when it is refused
-// (negative, or more than the stock: the day is spent all the same) or when the input
-// ended (menuChoice 0 then ends the day loop).
-bool readAmount(Game& game, std::int32_t& amount, std::int32_t stock, std::string_view refusal) {
+// Asks how many of one food ("berries" or "fish") to feed and reads it into `amount`; true
+// when it can be fed. False when it is refused (negative, or more than the stock: the day is
+// spent all the same) or when the input ended (menuChoice 0 then ends the day loop).
+bool askAmount(Game& game, std::string_view food, std::int32_t stock, std::int32_t& amount) {
+  game.console << "How many " << food << " do you want to feed the bear? You have " << stock << " "
+               << food << ".\n";
   auto answer = game.console.readNumber();
   if (!answer) {
     game.menuChoice = 0;
@@ -23,7 +25,7 @@ bool readAmount(Game& game, std::int32_t& amount, std::int32_t stock, std::strin
     return false;
   }
   if (amount > stock) {
-    game.console << refusal;
+    game.console << "You don't have enough " << food << " to do that.\n";
     return false;
   }
   return true;
@@ -45,15 +47,9 @@ bool survivesAttack(Game& game, std::string_view beforeName, std::string_view af
 
 void feedBear(Game& game) {
   GameState& state = game.state;
-  game.console << "How many berries do you want to feed the bear? You have " << state.berries
-               << " berries.\n";
-  if (!readAmount(game, state.berriesToFeed, state.berries,
-                  "You don't have enough berries to do that.\n")) {
-    return;
-  }
-  game.console << "How many fish do you want to feed the bear? You have " << state.fish
-               << " fish.\n";
-  if (!readAmount(game, state.fishToFeed, state.fish, "You don't have enough fish to do that.\n")) {
+  // A refused berry amount means the fish are not asked for.
+  if (!askAmount(game, "berries", state.berries, state.berriesToFeed) ||
+      !askAmount(game, "fish", state.fish, state.fishToFeed)) {
     return;
   }
   state.size += foodValue(state.berriesToFeed, state.fishToFeed);

@@ -9,6 +9,8 @@
 #include <limits>
 #include <streambuf>
 
+#include "rules/saturate.h"
+
 namespace tumblewood {
 
 namespace {
@@ -71,8 +73,8 @@ std::optional<std::string> Console::readWord() {
 }
 
 std::optional<std::int32_t> Console::readNumber() {
-  constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
-  constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
+  // One past the largest magnitude: enough for the smallest number, and saturated above.
+  constexpr std::int64_t kMagnitudeCap = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
   while (waitForToken()) {
     std::streambuf* buffer = in_.rdbuf();
     int c = buffer->sgetc();
@@ -91,9 +93,9 @@ std::optional<std::int32_t> Console::readNumber() {
     // Any number of digits: the magnitude stops growing just past the 32-bit range.
     std::int64_t magnitude = 0;
     for (; isDigit(c); c = buffer->snextc()) {
-      magnitude = std::min(magnitude * 10 + (c - '0'), kMax + 1);
+      magnitude = std::min(magnitude * 10 + (c - '0'), kMagnitudeCap);
     }
-    return static_cast<std::int32_t>(std::clamp(negative ? -magnitude : magnitude, kMin, kMax));
+    return saturateToInt32(negative ? -magnitude : magnitude);
   }
   return std::nullopt;
 }

@@ -1,8 +1,7 @@
-#include <algorithm>
 #include <cstdint>
-#include <limits>
 
 #include "game/game.h"
+#include "rules/saturate.h"
 
 namespace tumblewood {
 
@@ -24,8 +23,7 @@ void closeGame(Game& game) {
   // Worked in 64 bits and capped, so that even absurdly long games cannot overflow it.
   const std::int64_t score = std::int64_t{state.day} + 2 * std::int64_t{state.tricks} +
                              5 * std::int64_t{state.fitness} + 2 * std::int64_t{state.timesPet};
-  state.score = static_cast<std::int32_t>(
-      std::min<std::int64_t>(score, std::numeric_limits<std::int32_t>::max()));
+  state.score = saturateToInt32(score);
   game.console << "Your score was " << state.score << ".\n";
   // Any answer closes the game, the word quit, a number or the end of input alike.
   game.console.readAnyAnswer();

@@ -19,9 +19,9 @@ std::string_view band(std::int32_t value, std::string_view sevenOrMore, std::str
 }  // namespace
 
 void examineBear(Game& game) {
-  const GameState& state = game.state;
   // Examining does not spend the day: the next start of a day adds this 1 back.
   --game.state.day;
+  const GameState& state = game.state;
   game.console
       << band(state.fitness,
               "Your bear is a hulking muscular monster. You best not fuck with it.\n",

@@ -1,7 +1,8 @@
 #include "rules/bear_rules.h"
 
 #include <algorithm>
-#include <limits>
+
+#include "rules/saturate.h"
 
 namespace tumblewood {
 
@@ -33,8 +34,7 @@ void drawRisk(GameState& state, RandomSource& random) {
   // Worked in 64 bits so that no counter, however large, can overflow the sum.
   const std::int64_t danger = std::int64_t{state.size} + 1 - state.tricks -
                               2 * std::int64_t{state.timesPet} - state.fitness;
-  state.danger = static_cast<std::int32_t>(
-      std::clamp<std::int64_t>(danger, 1, std::numeric_limits<std::int32_t>::max()));
+  state.danger = std::max(saturateToInt32(danger), 1);
   state.risk = random.nextRandom() % state.danger + 1;
 }
 
