@@ -6,6 +6,9 @@ namespace tumblewood {
 namespace {
 
 using testing::GameFixture;
+using testing::growthText;
+using testing::kAskBerries;
+using testing::kAskFish;
 using testing::kAttackSeed;
 using testing::kSafeSeed;
 using testing::menuText;
@@ -13,9 +16,6 @@ using testing::play;
 using testing::summaryText;
 using testing::welcomeText;
 
-constexpr char kAskBerries[] =
-    "How many berries do you want to feed the bear? You have 10 berries.\n";
-constexpr char kAskFish[] = "How many fish do you want to feed the bear? You have 3 fish.\n";
 constexpr char kNotice[] = "Please answer with a whole number.\n";
 constexpr char kNegative[] = "You can't feed your bear a negative amount.\n";
 
@@ -25,23 +25,16 @@ TEST(FeedBear, FeedsFromTheStockOrRefuses) {
     std::int32_t berries, fish, size;
     std::string output;
   } cases[] = {
-      {"10 3", 0, 0, 21,
-       std::string(kAskBerries) + kAskFish + "Bruno Is growing up so fast! It is now 21 size.\n"},
-      {"0 0", 10, 3, 5,
-       std::string(kAskBerries) + kAskFish + "Bruno Is growing up so fast! It is now 5 size.\n"},
-      {"2 1", 8, 2, 9,
-       std::string(kAskBerries) + kAskFish + "Bruno Is growing up so fast! It is now 9 size.\n"},
-      {"11 3", 10, 3, 5, std::string(kAskBerries) + "You don't have enough berries to do that.\n"},
-      {"10 4", 10, 3, 5,
-       std::string(kAskBerries) + kAskFish + "You don't have enough fish to do that.\n"},
-      {"-4 0", 10, 3, 5, std::string(kAskBerries) + kNegative},
-      {"4 -1", 10, 3, 5, std::string(kAskBerries) + kAskFish + kNegative},
-      {"-99999999999 0", 10, 3, 5, std::string(kAskBerries) + kNegative},
-      {"99999999999 0", 10, 3, 5,
-       std::string(kAskBerries) + "You don't have enough berries to do that.\n"},
-      {"lots 4 some 1", 6, 2, 11,
-       std::string(kAskBerries) + kNotice + kAskFish + kNotice +
-           "Bruno Is growing up so fast! It is now 11 size.\n"},
+      {"10 3", 0, 0, 21, kAskBerries + kAskFish + growthText(21)},
+      {"0 0", 10, 3, 5, kAskBerries + kAskFish + growthText(5)},
+      {"2 1", 8, 2, 9, kAskBerries + kAskFish + growthText(9)},
+      {"11 3", 10, 3, 5, kAskBerries + "You don't have enough berries to do that.\n"},
+      {"10 4", 10, 3, 5, kAskBerries + kAskFish + "You don't have enough fish to do that.\n"},
+      {"-4 0", 10, 3, 5, kAskBerries + kNegative},
+      {"4 -1", 10, 3, 5, kAskBerries + kAskFish + kNegative},
+      {"-99999999999 0", 10, 3, 5, kAskBerries + kNegative},
+      {"99999999999 0", 10, 3, 5, kAskBerries + "You don't have enough berries to do that.\n"},
+      {"lots 4 some 1", 6, 2, 11, kAskBerries + kNotice + kAskFish + kNotice + growthText(11)},
   };
   for (const Case& c : cases) {
     GameFixture run(c.input);
@@ -144,15 +137,12 @@ TEST(RiskyActions, RollAgainstTheRiskDrawnThatDay) {
 }
 
 TEST(WholeGame, AFullMealOnDayOneLastsUntilDayNine) {
-  std::string expected = welcomeText("Bruno") + menuText(1) + kAskBerries + kAskFish +
-                         "Bruno Is growing up so fast! It is now 21 size.\n";
+  std::string expected =
+      welcomeText("Bruno") + menuText(1) + kAskBerries + kAskFish + growthText(21);
   for (int day = 2; day <= 8; ++day) {
     expected += menuText(day);
   }
-  expected +=
-      "You didn't feed your bear. Bears need food to live. Bruno died. RIP Bruno.\n"
-      "Game over. Type quit to exit.\n" +
-      summaryText(-9, 0, 0, 0, 9);
+  expected += testing::kStarvationText + summaryText(-9, 0, 0, 0, 9);
   EXPECT_EQ(play("Bruno 1 10 3 7 7 7 7 7 7 7 quit"), expected);
 }
 

@@ -10,10 +10,6 @@ using testing::play;
 using testing::summaryText;
 using testing::welcomeText;
 
-const std::string kStarvation =
-    "You didn't feed your bear. Bears need food to live. Bruno died. RIP Bruno.\n"
-    "Game over. Type quit to exit.\n";
-
 TEST(DayLoop, QuitOnTheFirstDayShowsNoSummary) {
   EXPECT_EQ(play("Bruno\n0\n"), welcomeText("Bruno") + menuText(1));
 }
@@ -22,7 +18,7 @@ TEST(DayLoop, UnfedBearStarvesBeforeTheThirdMenu) {
   // Any last answer, or none, closes the game the same way.
   for (const char* last : {"", "quit", "0", "5", "\n\n\nword"}) {
     EXPECT_EQ(play(std::string("Bruno 7 7 ") + last), welcomeText("Bruno") + menuText(1) +
-                                                          menuText(2) + kStarvation +
+                                                          menuText(2) + testing::kStarvationText +
                                                           summaryText(-5, 0, 0, 0, 3))
         << "last answer '" << last << "'";
   }

@@ -61,11 +61,8 @@ TEST(ExamineBear, AtTheStartOfAGame) {
 
 TEST(ExamineBear, NeverSpendsTheDayNorShrinksTheBearTwice) {
   // Day 3 shrinks the bear from 21 to 11; examining on day 3 again and again leaves it at 11.
-  std::string expected = welcomeText("Bruno") + menuText(1) +
-                         "How many berries do you want to feed the bear? You have 10 berries.\n"
-                         "How many fish do you want to feed the bear? You have 3 fish.\n"
-                         "Bruno Is growing up so fast! It is now 21 size.\n" +
-                         menuText(2) + menuText(3);
+  std::string expected = welcomeText("Bruno") + menuText(1) + testing::kAskBerries +
+                         testing::kAskFish + testing::growthText(21) + menuText(2) + menuText(3);
   for (int i = 0; i < 3; ++i) {
     expected += kFitness[3] + kAffection[3] + "Your bear knows 0 tricks. Good job!\n" +
                 sizeLine(11) + menuText(3);

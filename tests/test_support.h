@@ -66,6 +66,20 @@ inline std::string menuText(int day, const std::string& name = "Bruno") {
          name + ".\n0. Quit Tumblewood 2010.\n";
 }
 
+// The feeding questions with the starting stock, and the answer to a feeding.
+inline const std::string kAskBerries =
+    "How many berries do you want to feed the bear? You have 10 berries.\n";
+inline const std::string kAskFish =
+    "How many fish do you want to feed the bear? You have 3 fish.\n";
+
+inline std::string growthText(int size) {
+  return "Bruno Is growing up so fast! It is now " + std::to_string(size) + " size.\n";
+}
+
+inline const std::string kStarvationText =
+    "You didn't feed your bear. Bears need food to live. Bruno died. RIP Bruno.\n"
+    "Game over. Type quit to exit.\n";
+
 inline std::string summaryText(int size, int tricks, int fitness, int timesPet, int day) {
   return "In the end, your bear:\nWas " + std::to_string(size) + " size.\nKnew " +
          std::to_string(tricks) + " tricks.\nWas at fitness level " + std::to_string(fitness) +
