@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::istringstream in(std::string(typed, size - kClockBytes));
   DiscardBuffer discard;
   std::ostream out(&discard);
-  tumblewood::Console console(in, out, (step & 1) != 0);
+  tumblewood::Console console(
+      in, out, (step & 1) != 0 ? tumblewood::kTerminalClearing : tumblewood::kNoClearing);
   tumblewood::playGame(console, random);
   return 0;
 }
