@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstddef>
 #include <string_view>
@@ -43,6 +44,13 @@ void clearConsole() {
   SetConsoleCursorPosition(console, home);
 }
 
+// A pipe whose reader has gone. The runtime reports some of these as an invalid argument
+// (wine's does); the player is better told that the pipe is broken.
+bool readerHasGone(unsigned long systemError) {
+  return systemError == ERROR_BROKEN_PIPE || systemError == ERROR_NO_DATA ||
+         systemError == ERROR_PIPE_NOT_CONNECTED;
+}
+
 }  // namespace
 
 std::ptrdiff_t readStandardInput(char* into, std::size_t size) {
@@ -50,7 +58,11 @@ std::ptrdiff_t readStandardInput(char* into, std::size_t size) {
 }
 
 std::ptrdiff_t writeStandardOutput(const char* from, std::size_t size) {
-  return _write(kOutput, from, chunk(size));
+  const int wrote = _write(kOutput, from, chunk(size));
+  if (wrote < 0 && readerHasGone(_doserrno)) {
+    errno = EPIPE;
+  }
+  return wrote;
 }
 
 void writeStandardError(std::string_view text) {
