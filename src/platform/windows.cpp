@@ -58,6 +58,7 @@ std::ptrdiff_t readStandardInput(char* into, std::size_t size) {
 }
 
 std::ptrdiff_t writeStandardOutput(const char* from, std::size_t size) {
+  _doserrno = 0;  // the runtime sets it only for the system's own errors
   const int wrote = _write(kOutput, from, chunk(size));
   if (wrote < 0 && readerHasGone(_doserrno)) {
     errno = EPIPE;
