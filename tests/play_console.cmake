@@ -76,15 +76,16 @@ set(berries_question "How many berries do you want to feed the bear? You have 10
 # then, to leave the ended game unreaped for long. The game's clearing only follows typed
 # answers, so the raw capture, attached once the game is running, sees every clearing.
 set(status_file ${WORK}/status)
-tmux(new-session -d -x 132 -y 30 sh -c "\"$@\"\necho $? >'${status_file}'" sh ${GAME})
+tmux(new-session -d -x 132 -y 30
+  sh -c "\"$@\"\necho $? >'${status_file}.new'\nmv '${status_file}.new' '${status_file}'" sh ${GAME})
 tmux(set-option -g remain-on-exit on)
 tmux(pipe-pane -o "cat >> '${raw}'")
 
 wait_for("What's his name?")
 set(patience 15)
 if(ENDING STREQUAL "ctrl-z")
-  # Wine leaves the terminal's signal keys on, so Ctrl-Z would suspend wine before the
-  # console saw it. At a Windows console it is an ordinary key.
+  # Wine leaves the terminal's signal keys on, so the terminal would take Ctrl-Z as its
+  # suspend key before wine's console saw it. At a Windows console it is an ordinary key.
   tmux(display-message -p "#{pane_tty}")
   string(STRIP "${tmux_output}" terminal)
   execute_process(COMMAND stty susp undef INPUT_FILE ${terminal} RESULT_VARIABLE status)
@@ -126,7 +127,6 @@ while(NOT EXISTS ${status_file})
   endif()
   execute_process(COMMAND ${CMAKE_COMMAND} -E sleep 0.1)
 endwhile()
-execute_process(COMMAND ${CMAKE_COMMAND} -E sleep 0.1)  # the shell is done writing
 file(STRINGS ${status_file} status)
 if(NOT status STREQUAL "0")
   fail("the game ended with status '${status}'")
