@@ -4,10 +4,14 @@
    of a greeting written before the first read, as the game greets the player. */
 #include <stdio.h>
 #include <stdlib.h>
-#include <string.h>
 
 static size_t sizeArgument(int argc, char** argv, int index) {
   return argc > index ? (size_t)strtoul(argv[index], NULL, 10) : 0;
+}
+
+/* Writes size bytes of text and flushes them; returns 0 when either fails. */
+static int writeAndFlush(const char* text, size_t size) {
+  return fwrite(text, 1, size, stdout) == size && fflush(stdout) == 0;
 }
 
 int main(int argc, char** argv) {
@@ -16,18 +20,16 @@ int main(int argc, char** argv) {
   const size_t longest = block > greeting ? block : greeting;
   char* text = malloc(longest + 1);
   if (text == NULL) return 1;
-  memset(text, 'x', longest);
+  for (size_t i = 0; i < longest; ++i) text[i] = 'x';
 
-  fwrite(text, 1, greeting, stdout);
-  for (;;) {
-    fflush(stdout);
+  int written = writeAndFlush(text, greeting);
+  while (written) {
     int c = getchar();
     while (c == ' ' || c == '\n') c = getchar();
     if (c == EOF) break;
     while (c != EOF && c != ' ' && c != '\n') c = getchar();
-    fwrite(text, 1, block, stdout);
+    written = writeAndFlush(text, block);
   }
-  fflush(stdout);
   free(text);
-  return 0;
+  return written ? 0 : 1;
 }
