@@ -1,6 +1,5 @@
-# Packages, made by CPack: a Debian package laid out as Debian lays out a game, and a
-# self-contained tarball for any x86-64 Linux. Each installs a component of its own that a
-# plain `cmake --install` leaves out, so that keeps its bin/ and share/man layout.
+# Packages, made by CPack. On Linux: a Debian package laid out as Debian lays out a game,
+# and a self-contained tarball for any x86-64 Linux (packaging/linux.cmake).
 
 # The portable build links the C and C++ runtimes in, so that its one file runs on any
 # x86-64 Linux. Debian wants shared libraries inside a .deb, so the release build does not.
@@ -11,54 +10,11 @@ if(TUMBLEWOOD_STATIC)
   target_link_options(tumblewood PRIVATE -static -Wl,--gc-sections)
 endif()
 
-if(NOT CMAKE_SYSTEM_NAME STREQUAL "Linux")
-  return()
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  include(packaging/linux.cmake)
 endif()
 
-# The licence names the copyright holders and gives the text that the Debian copyright
-# file repeats, indented, with a lone "." for each blank line.
-file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
-if(NOT licence MATCHES "Copyright \\(c\\) ([^\n]+)\n\n(Permission.*[^\n])\n*$")
-  message(FATAL_ERROR "LICENSE: no copyright line followed by the licence text")
-endif()
-set(TUMBLEWOOD_COPYRIGHT "${CMAKE_MATCH_1}")
-string(REPLACE "\n\n" "\n.\n" TUMBLEWOOD_LICENCE_TEXT "${CMAKE_MATCH_2}")
-string(REPLACE "\n" "\n " TUMBLEWOOD_LICENCE_TEXT "${TUMBLEWOOD_LICENCE_TEXT}")
-set(debian_dir ${CMAKE_CURRENT_BINARY_DIR}/debian)
-configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in ${debian_dir}/copyright @ONLY)
-
-# The changelog's newest entry must be the version being packaged.
-file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/changelog newest_entry LIMIT_COUNT 1)
-if(NOT newest_entry MATCHES "^tumblewood \\(${PROJECT_VERSION}\\) ")
-  message(FATAL_ERROR "packaging/changelog: the newest entry is not version ${PROJECT_VERSION}")
-endif()
-
-# Debian wants the manual page and the changelog compressed as hard as gzip goes, with no
-# name or time stamp inside, so that the same sources make the same package.
-find_program(GZIP gzip REQUIRED)
-add_custom_command(
-  OUTPUT ${debian_dir}/tumblewood.6.gz ${debian_dir}/changelog.gz
-  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/man/tumblewood.6
-    ${PROJECT_SOURCE_DIR}/packaging/changelog ${debian_dir}
-  COMMAND ${GZIP} -9nf ${debian_dir}/tumblewood.6 ${debian_dir}/changelog
-  DEPENDS man/tumblewood.6 packaging/changelog
-  VERBATIM)
-add_custom_target(tumblewood_debian_files ALL
-  DEPENDS ${debian_dir}/tumblewood.6.gz ${debian_dir}/changelog.gz)
-
-# The Debian package: /usr/games, section 6 of the manual, and the copyright and changelog
-# under /usr/share/doc.
-install(TARGETS tumblewood RUNTIME DESTINATION games COMPONENT debian EXCLUDE_FROM_ALL)
-install(FILES ${debian_dir}/tumblewood.6.gz DESTINATION share/man/man6
-  COMPONENT debian EXCLUDE_FROM_ALL)
-install(FILES ${debian_dir}/copyright ${debian_dir}/changelog.gz
-  DESTINATION share/doc/tumblewood COMPONENT debian EXCLUDE_FROM_ALL)
-
-# The tarball: everything side by side in one folder, to unpack and run.
-install(TARGETS tumblewood RUNTIME DESTINATION . COMPONENT portable EXCLUDE_FROM_ALL)
-install(FILES man/tumblewood.6 README.md LICENSE DESTINATION .
-  COMPONENT portable EXCLUDE_FROM_ALL)
-
+# What every package says about the game.
 set(CPACK_PACKAGE_NAME tumblewood)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "the tumblewood authors")
@@ -72,12 +28,5 @@ every third day it shrinks; a bear that shrinks to nothing starves. A bigger
 bear is a more dangerous one: any walk, petting, lesson or trip for food may
 end with the bear killing you. The game ends with a summary of your bear and
 a score.")
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_SYSTEM_NAME ${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR})
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_TUMBLEWOOD_BUILD_DIR ${CMAKE_BINARY_DIR})
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/cpack_per_generator.cmake)
 include(CPack)
