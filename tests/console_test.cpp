@@ -80,6 +80,15 @@ TEST(ConsoleReadWord, TakesEveryByteUpToWhiteSpace) {
   EXPECT_EQ(console.readWord(), std::nullopt);
 }
 
+TEST(ConsoleReadWord, KeepsTheStartOfAnEndlessWord) {
+  const std::string longWord(1 << 20, 'z');
+  std::istringstream in(longWord + " next");
+  std::ostringstream out;
+  Console console(in, out, kNoClearing);
+  EXPECT_EQ(console.readWord(), longWord.substr(0, Console::kLongestWord));
+  EXPECT_EQ(console.readWord(), "next");
+}
+
 TEST(ConsoleReadAnyAnswer, TakesOneTokenOfAnyKind) {
   std::istringstream in("quit 5");
   std::ostringstream out;
