@@ -106,10 +106,10 @@ std::string outputAtClearing;
 TEST(ConsoleClearScreen, EachWayOfClearing) {
   const ScreenClearing bySystemCall{"", [] { outputAtClearing = clearedOutput->str(); }};
   struct Case {
-    const char* name;
+    const char* name = "";
     ScreenClearing clearing;
-    const char* output;
-    const char* outputAtClearing;  // the text before the clearing must be out already
+    const char* output = "";
+    const char* outputAtClearing = "";  // the text before the clearing must be out already
   } cases[] = {
       {"not a terminal", kNoClearing, "menu\n", ""},
       {"terminal", kTerminalClearing, "menu\n\x1b[H\x1b[2J\x1b[3J", ""},

@@ -33,7 +33,7 @@ class TerminalGame {
     pid_ = forkpty(&terminal_, nullptr, nullptr, nullptr);
     if (pid_ == 0) {
       setenv("TERM", start.terminalType, 1);
-      if (start.ignoresHangUp) signal(SIGHUP, SIG_IGN);
+      if (start.ignoresHangUp) static_cast<void>(signal(SIGHUP, SIG_IGN));
       if (start.standardError >= 0) dup2(start.standardError, STDERR_FILENO);
       execl(TUMBLEWOOD_BINARY, TUMBLEWOOD_BINARY, static_cast<char*>(nullptr));
       _exit(127);
