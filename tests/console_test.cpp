@@ -18,7 +18,7 @@ struct Transcript {
 Transcript readAllNumbers(const std::string& input) {
   std::istringstream in(input);
   std::ostringstream out;
-  Console console(in, out, false);
+  Console console(in, out, kNoClearing);
   Transcript transcript;
   while (auto number = console.readNumber()) {
     transcript.numbers.push_back(*number);
@@ -74,30 +74,58 @@ TEST(ConsoleReadNumber, AnyNumberOfDigitsSaturates) {
 TEST(ConsoleReadWord, TakesEveryByteUpToWhiteSpace) {
   std::istringstream in("  Bj\xc3\xb6rn-2.0!\tnext\n");
   std::ostringstream out;
-  Console console(in, out, false);
+  Console console(in, out, kNoClearing);
   EXPECT_EQ(console.readWord(), "Bj\xc3\xb6rn-2.0!");
   EXPECT_EQ(console.readWord(), "next");
   EXPECT_EQ(console.readWord(), std::nullopt);
 }
 
+TEST(ConsoleReadWord, KeepsTheStartOfAnEndlessWord) {
+  const std::string longWord(1 << 20, 'z');
+  std::istringstream in(longWord + " next");
+  std::ostringstream out;
+  Console console(in, out, kNoClearing);
+  EXPECT_EQ(console.readWord(), longWord.substr(0, Console::kLongestWord));
+  EXPECT_EQ(console.readWord(), "next");
+}
+
 TEST(ConsoleReadAnyAnswer, TakesOneTokenOfAnyKind) {
   std::istringstream in("quit 5");
   std::ostringstream out;
-  Console console(in, out, false);
+  Console console(in, out, kNoClearing);
   console.readAnyAnswer();
   EXPECT_EQ(console.readNumber(), 5);
   console.readAnyAnswer();  // the end of input is accepted too
   EXPECT_EQ(out.str(), "");
 }
 
-TEST(ConsoleClearScreen, WritesTheSequenceOnlyToATerminal) {
-  for (bool terminal : {false, true}) {
+// What standard output held when the system's clearing ran, for the test below.
+std::ostringstream* clearedOutput = nullptr;
+std::string outputAtClearing;
+
+TEST(ConsoleClearScreen, EachWayOfClearing) {
+  const ScreenClearing bySystemCall{"", [] { outputAtClearing = clearedOutput->str(); }};
+  struct Case {
+    const char* name = "";
+    ScreenClearing clearing;
+    const char* output = "";
+    const char* outputAtClearing = "";  // the text before the clearing must be out already
+  } cases[] = {
+      {"not a terminal", kNoClearing, "menu\n", ""},
+      {"terminal", kTerminalClearing, "menu\n\x1b[H\x1b[2J\x1b[3J", ""},
+      {"system call", bySystemCall, "menu\n", "menu\n"},
+  };
+  for (const Case& c : cases) {
     std::istringstream in;
     std::ostringstream out;
-    Console console(in, out, terminal);
+    clearedOutput = &out;
+    outputAtClearing.clear();
+    Console console(in, out, c.clearing);
+    console << "menu\n";
     console.clearScreen();
     console.flush();
-    EXPECT_EQ(out.str(), terminal ? "\x1b[H\x1b[2J\x1b[3J" : "");
+    EXPECT_EQ(out.str(), c.output) << c.name;
+    EXPECT_EQ(outputAtClearing, c.outputAtClearing) << c.name;
   }
 }
 
@@ -117,7 +145,7 @@ TEST(ConsoleFlush, BeforeEveryReadAndNotBetween) {
   std::istringstream in("Bruno word 4");
   CountingBuffer buffer;
   std::ostream out(&buffer);
-  Console console(in, out, true);
+  Console console(in, out, kTerminalClearing);
   console << "What's his name?\n";
   EXPECT_EQ(buffer.flushes, 0);
   ASSERT_TRUE(console.readWord());

@@ -52,7 +52,7 @@ TEST(DayLoop, EndOfInputEndsTheGameAtOnce) {
 
 TEST(DayLoop, ClearsAfterEachAnswerOnATerminal) {
   constexpr char kClear[] = "\x1b[H\x1b[2J\x1b[3J";
-  EXPECT_EQ(play("Bruno word 7 0", testing::kSafeSeed, true),
+  EXPECT_EQ(play("Bruno word 7 0", testing::kSafeSeed, kTerminalClearing),
             welcomeText("Bruno") + menuText(1) + "Please answer with a whole number.\n" + kClear +
                 menuText(2) + kClear);
 }

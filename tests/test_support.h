@@ -23,7 +23,10 @@ inline RandomSource fixedRandom(std::int64_t seconds) {
 // to set, and the console reads `input`.
 struct GameFixture {
   explicit GameFixture(const std::string& input = "", std::int64_t seconds = kSafeSeed)
-      : in(input), console(in, out, false), random(fixedRandom(seconds)), game(console, random) {
+      : in(input),
+        console(in, out, kNoClearing),
+        random(fixedRandom(seconds)),
+        game(console, random) {
     game.bearName = "Bruno";
   }
 
@@ -42,10 +45,10 @@ struct GameFixture {
 
 // Plays a whole game on the given input and returns everything it printed.
 inline std::string play(const std::string& input, std::int64_t seconds = kSafeSeed,
-                        bool terminal = false) {
+                        ScreenClearing clearing = kNoClearing) {
   std::istringstream in(input);
   std::ostringstream out;
-  Console console(in, out, terminal);
+  Console console(in, out, clearing);
   RandomSource random = fixedRandom(seconds);
   playGame(console, random);
   return out.str();

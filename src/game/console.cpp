@@ -1,12 +1,11 @@
 #include "game/console.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <istream>
 #include <limits>
+#include <ostream>
 #include <streambuf>
 
 #include "rules/saturate.h"
@@ -23,10 +22,17 @@ bool isWhiteSpace(int c) {
 
 bool isDigit(int c) { return c >= '0' && c <= '9'; }
 
-// Cursor home, clear the screen, clear the scrollback.
-constexpr char kClearSequence[] = "\x1b[H\x1b[2J\x1b[3J";
+// Used where a stream fails without saying why.
+std::error_code unexplained() { return std::make_error_code(std::io_errc::stream); }
 
 }  // namespace
+
+std::string faultMessage(const StreamFault& fault) {
+  const bool input = fault.direction == StreamFault::Direction::input;
+  return std::string("tumblewood: cannot ") +
+         (input ? "read standard input: " : "write standard output: ") + fault.reason.message() +
+         "\n";
+}
 
 Console& Console::operator<<(std::int32_t number) {
   std::array<char, 16> digits{};
@@ -35,15 +41,37 @@ Console& Console::operator<<(std::int32_t number) {
   return *this;
 }
 
+template <typename Step>
+int Console::guardedRead(Step step) {
+  if (fault_) {
+    return kEnd;
+  }
+  try {
+    return step(*in_.rdbuf());
+  } catch (const std::system_error& error) {
+    fault_ = StreamFault{StreamFault::Direction::input, error.code()};
+  } catch (const std::exception&) {
+    fault_ = StreamFault{StreamFault::Direction::input, unexplained()};
+  }
+  return kEnd;
+}
+
+int Console::currentByte() {
+  return guardedRead([](std::streambuf& buffer) { return buffer.sgetc(); });
+}
+
+int Console::nextByte() {
+  return guardedRead([](std::streambuf& buffer) { return buffer.snextc(); });
+}
+
 bool Console::waitForToken() {
   flush();
-  std::streambuf* buffer = in_.rdbuf();
-  if (buffer == nullptr || !in_.good()) {
+  if (fault_ || in_.rdbuf() == nullptr || !in_.good()) {
     return false;
   }
-  int c = buffer->sgetc();
+  int c = currentByte();
   while (isWhiteSpace(c)) {
-    c = buffer->snextc();
+    c = nextByte();
   }
   if (c == kEnd) {
     in_.setstate(std::ios::eofbit);
@@ -53,10 +81,8 @@ bool Console::waitForToken() {
 }
 
 void Console::discardToken() {
-  std::streambuf* buffer = in_.rdbuf();
-  int c = buffer->sgetc();
-  while (c != kEnd && !isWhiteSpace(c)) {
-    c = buffer->snextc();
+  for (int c = currentByte(); c != kEnd && !isWhiteSpace(c);) {
+    c = nextByte();
   }
 }
 
@@ -64,10 +90,15 @@ std::optional<std::string> Console::readWord() {
   if (!waitForToken()) {
     return std::nullopt;
   }
-  std::streambuf* buffer = in_.rdbuf();
   std::string word;
-  for (int c = buffer->sgetc(); c != kEnd && !isWhiteSpace(c); c = buffer->snextc()) {
-    word.push_back(std::char_traits<char>::to_char_type(c));
+  for (int c = currentByte(); c != kEnd && !isWhiteSpace(c); c = nextByte()) {
+    if (word.size() < kLongestWord) {
+      word.push_back(std::char_traits<char>::to_char_type(c));
+    }
+  }
+  // A word cut short by a failed read is not the player's answer.
+  if (fault_) {
+    return std::nullopt;
   }
   return word;
 }
@@ -76,12 +107,11 @@ std::optional<std::int32_t> Console::readNumber() {
   // One past the largest magnitude: enough for the smallest number, and saturated above.
   constexpr std::int64_t kMagnitudeCap = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
   while (waitForToken()) {
-    std::streambuf* buffer = in_.rdbuf();
-    int c = buffer->sgetc();
+    int c = currentByte();
     bool negative = false;
     if (c == '+' || c == '-') {
       negative = c == '-';
-      c = buffer->snextc();
+      c = nextByte();
     }
     if (!isDigit(c)) {
       // Without this notice a word would leave the answer as it was and the game
@@ -92,8 +122,11 @@ std::optional<std::int32_t> Console::readNumber() {
     }
     // Any number of digits: the magnitude stops growing just past the 32-bit range.
     std::int64_t magnitude = 0;
-    for (; isDigit(c); c = buffer->snextc()) {
+    for (; isDigit(c); c = nextByte()) {
       magnitude = std::min(magnitude * 10 + (c - '0'), kMagnitudeCap);
+    }
+    if (fault_) {
+      break;  // digits cut short by a failed read are not the player's answer
     }
     return saturateToInt32(negative ? -magnitude : magnitude);
   }
@@ -107,17 +140,33 @@ void Console::readAnyAnswer() {
 }
 
 void Console::clearScreen() {
-  if (clearsScreen_) {
-    *this << kClearSequence;
+  pending_.append(clearing_.sequence);
+  if (clearing_.clearNow != nullptr) {
+    // The text before the clearing must be on screen before it is cleared away.
+    flush();
+    if (!fault_) {
+      clearing_.clearNow();
+    }
   }
 }
 
 void Console::flush() {
-  out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
-  out_.flush();
+  std::streambuf* const buffer = out_.rdbuf();
+  if (!fault_) {
+    const auto size = static_cast<std::streamsize>(pending_.size());
+    try {
+      if (buffer == nullptr || buffer->sputn(pending_.data(), size) != size ||
+          buffer->pubsync() != 0) {
+        fault_ = StreamFault{StreamFault::Direction::output, unexplained()};
+      }
+    } catch (const std::system_error& error) {
+      fault_ = StreamFault{StreamFault::Direction::output, error.code()};
+    } catch (const std::exception&) {
+      fault_ = StreamFault{StreamFault::Direction::output, unexplained()};
+    }
+  }
+  // After a fault the text has nowhere to go; it is dropped rather than kept growing.
   pending_.clear();
 }
-
-bool standardOutputIsTerminal() { return isatty(STDOUT_FILENO) == 1; }
 
 }  // namespace tumblewood
