@@ -7,13 +7,18 @@ import { LineDiscipline } from './line_discipline.mjs';
 const GAME_OVER = 'The game is over. Press Enter to start a new one.';
 const GAME_FAILED = 'The game stopped after an error. Press Enter to start a new one.';
 
+// A little smaller on a phone, so that more of each line fits across.
+function fontSizeFor(width) {
+  return width < 600 ? 14 : 16;
+}
+
 const screen = document.getElementById('terminal');
 const terminal = new Terminal({
   convertEol: true, // the game ends its lines with a line feed alone
   screenReaderMode: true,
   cursorBlink: true,
   fontFamily: '"DejaVu Sans Mono", "Liberation Mono", Menlo, Consolas, monospace',
-  fontSize: window.innerWidth < 600 ? 14 : 16,
+  fontSize: fontSizeFor(window.innerWidth),
   scrollback: 1000,
   theme: { background: '#1d1f21', foreground: '#e8e6e3', cursor: '#f0c674' },
 });
@@ -21,7 +26,10 @@ const fit = new FitAddon();
 terminal.loadAddon(fit);
 terminal.open(screen);
 fit.fit();
-new ResizeObserver(() => fit.fit()).observe(screen);
+new ResizeObserver(() => {
+  terminal.options.fontSize = fontSizeFor(window.innerWidth);
+  fit.fit();
+}).observe(screen);
 // A tap anywhere on the terminal gives it the keyboard; on a phone that opens the keyboard.
 screen.addEventListener('click', () => terminal.focus());
 terminal.focus();
@@ -58,6 +66,10 @@ function startGame() {
       showGameOver(gameInput, message);
     }
   };
+  if (typeof createTumblewood !== 'function') {
+    terminal.write('The game could not be loaded (tumblewood.js is missing).\r\n');
+    return;
+  }
   createTumblewood({
     readInput: (size) => gameInput.read(size),
     writeOutput: (bytes) => terminal.write(bytes),

@@ -32,11 +32,8 @@ test('typed keys are echoed and sent with a line break on Enter', async () => {
     { pieces: ['7'], read: '', echoed: '7' }, // not sent until Enter
   ];
   for (const { pieces, read, echoed } of cases) {
-    assert.deepEqual(
-      await type(pieces).then(({ read: r, echoed: e }) => ({ read: r, echoed: e })),
-      { read, echoed },
-      JSON.stringify(pieces),
-    );
+    const got = await type(pieces);
+    assert.deepEqual({ read: got.read, echoed: got.echoed }, { read, echoed }, JSON.stringify(pieces));
   }
 });
 

@@ -2,6 +2,7 @@
 shows after each answer, and saves a screenshot of the end."""
 
 import argparse
+import os
 import sys
 
 from selenium.webdriver.common.keys import Keys
@@ -92,11 +93,16 @@ def check_requests_stay(browser, site):
 
 
 def check_phone_width(browser):
-    """At a phone's width the terminal refits: nothing sticks out to the side."""
-    browser.set_window_size(390, 844)
+    """At a phone's width the terminal refits: nothing sticks out to the side, and the text
+    keeps a legible size."""
+    browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                            {"width": 390, "height": 844, "deviceScaleFactor": 2, "mobile": True})
     WebDriverWait(browser, 10).until(lambda browser: browser.execute_script(
         "return document.querySelector('.xterm-screen').getBoundingClientRect().right"
         " <= window.innerWidth && document.documentElement.scrollWidth <= window.innerWidth"))
+    row_height = browser.execute_script(
+        "return document.querySelector('.xterm-rows > div').getBoundingClientRect().height")
+    assert row_height >= 14, f"rows {row_height}px high at a phone's width"
 
 
 def main():
@@ -104,7 +110,7 @@ def main():
     parser.add_argument("--site", required=True)
     parser.add_argument("--chromium", default="/usr/bin/chromium")
     parser.add_argument("--chromedriver", default="/usr/bin/chromedriver")
-    parser.add_argument("--screenshot", required=True)
+    parser.add_argument("--screenshots", required=True, help="folder for the screenshots")
     args = parser.parse_args()
 
     with served(args.site) as site, chromium(args.chromium, args.chromedriver) as browser:
@@ -112,8 +118,11 @@ def main():
             play(browser, site)
             check_requests_stay(browser, site)
         finally:
-            browser.save_screenshot(args.screenshot)
-        check_phone_width(browser)
+            browser.save_screenshot(os.path.join(args.screenshots, "chromium-game.png"))
+        try:
+            check_phone_width(browser)
+        finally:
+            browser.save_screenshot(os.path.join(args.screenshots, "chromium-phone.png"))
     print("played a whole game and started another in headless Chromium")
     return 0
 
