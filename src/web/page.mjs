@@ -67,7 +67,7 @@ function startGame() {
     }
   };
   if (typeof createTumblewood !== 'function') {
-    terminal.write('The game could not be loaded (tumblewood.js is missing).\r\n');
+    terminal.write('The game could not be loaded (no tumblewood.js). Reload to try again.\r\n');
     return;
   }
   createTumblewood({
@@ -81,11 +81,13 @@ function startGame() {
         .then((compiled) => WebAssembly.instantiate(compiled, imports))
         .then((instance) => receiveInstance(instance))
         .catch((error) => {
-          terminal.write(`The game could not be loaded (${error.message}).\r\n`);
+          terminal.write(
+            `The game could not be loaded (${error.message}). Reload to try again.\r\n`,
+          );
         });
       return {}; // the exports come later, through receiveInstance
     },
-  });
+  }).catch(() => endGame(GAME_FAILED));
 }
 
 // Writes the page's own line below the game's last text, once that text is on the screen.
