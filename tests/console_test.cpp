@@ -80,6 +80,15 @@ TEST(ConsoleReadWord, TakesEveryByteUpToWhiteSpace) {
   EXPECT_EQ(console.readWord(), std::nullopt);
 }
 
+TEST(ConsoleReadWord, KeepsTheStartOfAnEndlessWord) {
+  const std::string longWord(1 << 20, 'z');
+  std::istringstream in(longWord + " next");
+  std::ostringstream out;
+  Console console(in, out, kNoClearing);
+  EXPECT_EQ(console.readWord(), longWord.substr(0, Console::kLongestWord));
+  EXPECT_EQ(console.readWord(), "next");
+}
+
 TEST(ConsoleReadAnyAnswer, TakesOneTokenOfAnyKind) {
   std::istringstream in("quit 5");
   std::ostringstream out;
@@ -97,10 +106,10 @@ std::string outputAtClearing;
 TEST(ConsoleClearScreen, EachWayOfClearing) {
   const ScreenClearing bySystemCall{"", [] { outputAtClearing = clearedOutput->str(); }};
   struct Case {
-    const char* name;
+    const char* name = "";
     ScreenClearing clearing;
-    const char* output;
-    const char* outputAtClearing;  // the text before the clearing must be out already
+    const char* output = "";
+    const char* outputAtClearing = "";  // the text before the clearing must be out already
   } cases[] = {
       {"not a terminal", kNoClearing, "menu\n", ""},
       {"terminal", kTerminalClearing, "menu\n\x1b[H\x1b[2J\x1b[3J", ""},

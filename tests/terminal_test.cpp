@@ -7,21 +7,34 @@
 
 #include <chrono>
 #include <csignal>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 namespace {
 
 constexpr std::string_view kClear = "\x1b[H\x1b[2J\x1b[3J";
 constexpr auto kTimeout = std::chrono::seconds(5);
 
+// How the game is started: the terminal's type, whether it ignores a hang-up (as under
+// nohup), and where its standard error goes (the terminal, unless a descriptor is given).
+struct Start {
+  const char* terminalType = "xterm";
+  bool ignoresHangUp = false;
+  int standardError = -1;
+};
+
 // The game running on the far side of a pseudo-terminal, and everything it has shown.
 class TerminalGame {
  public:
-  TerminalGame() {
+  explicit TerminalGame(Start start = {}) {
     pid_ = forkpty(&terminal_, nullptr, nullptr, nullptr);
     if (pid_ == 0) {
+      setenv("TERM", start.terminalType, 1);
+      if (start.ignoresHangUp) static_cast<void>(signal(SIGHUP, SIG_IGN));
+      if (start.standardError >= 0) dup2(start.standardError, STDERR_FILENO);
       execl(TUMBLEWOOD_BINARY, TUMBLEWOOD_BINARY, static_cast<char*>(nullptr));
       _exit(127);
     }
@@ -41,6 +54,29 @@ class TerminalGame {
   TerminalGame& operator=(TerminalGame&&) = delete;
 
   [[nodiscard]] bool started() const { return pid_ > 0; }
+
+  // Everything the game has shown so far.
+  [[nodiscard]] const std::string& shown() const { return screen_; }
+
+  // Waits until the game sleeps, which after a prompt means that it waits for input.
+  [[nodiscard]] bool waitsForInput() const {
+    const auto deadline = std::chrono::steady_clock::now() + kTimeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+      std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
+      std::string pid;
+      std::string name;  // "(tumblewood)", with no space in it
+      std::string state;
+      if (stat >> pid >> name >> state && state == "S") return true;
+      std::this_thread::yield();
+    }
+    return false;
+  }
+
+  // Closes the terminal, as when its window is closed or the line drops.
+  void hangUp() {
+    close(terminal_);
+    terminal_ = -1;
+  }
 
   // Waits until `text` shows after what earlier waits consumed; returns what came before it
   // (the text itself is consumed too). Empty when it does not come within the timeout.
@@ -141,6 +177,34 @@ TEST(Terminal, PromptsShowBeforeEachReadAndActionsFollowAClearedScreen) {
   game.type("\x04");
   EXPECT_EQ(game.exitStatus(), 0);
   EXPECT_EQ(game.waitFor("\n"), std::nullopt) << "output after the end of input";
+}
+
+TEST(Terminal, ADumbTerminalIsNeverSentAnEscapeSequence) {
+  TerminalGame game(Start{.terminalType = "dumb"});
+  ASSERT_TRUE(game.started());
+  ASSERT_TRUE(game.waitFor("What's his name?\r\n"));
+  game.type("Bruno\n6\n0\n");
+  ASSERT_TRUE(game.waitFor(kExamined)) << "no examine report";
+  EXPECT_EQ(game.exitStatus(), 0);
+  EXPECT_EQ(game.shown().find('\x1b'), std::string::npos) << game.shown();
+}
+
+TEST(Terminal, AHangUpWhileTheGameWaitsEndsItWithTheReason) {
+  int errors[2];
+  ASSERT_EQ(pipe(errors), 0);
+  TerminalGame game(Start{.ignoresHangUp = true, .standardError = errors[1]});
+  close(errors[1]);
+  ASSERT_TRUE(game.started());
+  ASSERT_TRUE(game.waitFor("What's his name?\r\n"));
+  // A terminal that hangs up before the game reads again just reads as ended; one that hangs
+  // up while the game waits fails the read.
+  ASSERT_TRUE(game.waitsForInput());
+  game.hangUp();
+  EXPECT_EQ(game.exitStatus(), 1);
+  char line[200] = {};
+  const ssize_t got = read(errors[0], line, sizeof line - 1);
+  close(errors[0]);
+  EXPECT_STREQ(got > 0 ? line : "", "tumblewood: cannot read standard input: Input/output error\n");
 }
 
 }  // namespace

@@ -92,7 +92,9 @@ std::optional<std::string> Console::readWord() {
   }
   std::string word;
   for (int c = currentByte(); c != kEnd && !isWhiteSpace(c); c = nextByte()) {
-    word.push_back(std::char_traits<char>::to_char_type(c));
+    if (word.size() < kLongestWord) {
+      word.push_back(std::char_traits<char>::to_char_type(c));
+    }
   }
   // A word cut short by a failed read is not the player's answer.
   if (fault_) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
@@ -53,7 +54,11 @@ class Console {
   }
   Console& operator<<(std::int32_t number);
 
-  // Reads one word: every byte up to the next white space. Empty at the end of input.
+  // The longest word kept: input of any length must not grow the game's memory.
+  static constexpr std::size_t kLongestWord = 4096;
+
+  // Reads one word: every byte up to the next white space, of which the first kLongestWord
+  // are kept and the rest dropped. Empty at the end of input.
   std::optional<std::string> readWord();
 
   // Reads a whole number: an optional sign, then digits; whatever follows stays for the
