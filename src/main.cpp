@@ -5,14 +5,14 @@
 #include "game/console.h"
 #include "game/game.h"
 #include "platform/platform.h"
-#include "platform/standard_streams.h"
+#include "platform/stream_buffers.h"
 #include "rules/random_source.h"
 
 // Wires the game to the real console and the wall clock. Every game ends here: status 0
 // for a game that ended by itself, 1 when standard input or output failed.
 int main() {
-  tumblewood::platform::StandardInputBuffer inputBuffer;
-  tumblewood::platform::StandardOutputBuffer outputBuffer;
+  tumblewood::platform::InputBuffer inputBuffer(tumblewood::platform::readStandardInput);
+  tumblewood::platform::OutputBuffer outputBuffer(tumblewood::platform::writeStandardOutput);
   std::istream in(&inputBuffer);
   std::ostream out(&outputBuffer);
 

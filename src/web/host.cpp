@@ -2,6 +2,9 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
+#include <climits>
+
 // Waits for the next typed bytes and copies at most `size` of them to `into`: the number
 // copied, 0 at the end of the input.
 EM_ASYNC_JS(int, tumblewood_read_input, (char* into, int size), {
@@ -21,27 +24,21 @@ EM_JS(void, tumblewood_game_over, (int status), { Module.gameOver(status); });
 
 namespace tumblewood::web {
 
-TerminalInputBuffer::int_type TerminalInputBuffer::underflow() {
-  const int got = tumblewood_read_input(bytes_.data(), static_cast<int>(bytes_.size()));
-  if (got <= 0) {
-    return traits_type::eof();
-  }
-  setg(bytes_.data(), bytes_.data(), bytes_.data() + got);
-  return traits_type::to_int_type(bytes_[0]);
+namespace {
+
+// The page's functions take their sizes as int; larger requests go in pieces.
+int chunk(std::size_t size) { return static_cast<int>(std::min<std::size_t>(size, INT_MAX)); }
+
+}  // namespace
+
+std::ptrdiff_t readTypedInput(char* into, std::size_t size) {
+  return tumblewood_read_input(into, chunk(size));
 }
 
-std::streamsize TerminalOutputBuffer::xsputn(const char* text, std::streamsize count) {
-  tumblewood_write_output(text, static_cast<int>(count));
+std::ptrdiff_t showOutput(const char* text, std::size_t size) {
+  const int count = chunk(size);
+  tumblewood_write_output(text, count);
   return count;
-}
-
-TerminalOutputBuffer::int_type TerminalOutputBuffer::overflow(int_type c) {
-  if (traits_type::eq_int_type(c, traits_type::eof())) {
-    return traits_type::not_eof(c);
-  }
-  const char byte = traits_type::to_char_type(c);
-  xsputn(&byte, 1);
-  return c;
 }
 
 bool outputIsTerminal() { return tumblewood_output_is_terminal() != 0; }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <array>
-#include <streambuf>
+#include <cstddef>
 
 // The game's side of the page that runs it. The page (or any other host, such as a script
 // under node) passes these to the module when it creates it:
@@ -13,23 +12,13 @@
 //                     write.
 namespace tumblewood::web {
 
-// The typed input as a stream buffer. A read that finds nothing left waits for the host's
-// next bytes; the wasm stack is set aside meanwhile (Asyncify), so the browser goes on.
-class TerminalInputBuffer : public std::streambuf {
- protected:
-  int_type underflow() override;
+// Waits for the next typed bytes and copies at most `size` of them to `into`: the number
+// copied, 0 at the end of the input. The wasm stack is set aside meanwhile (Asyncify), so
+// the browser goes on.
+std::ptrdiff_t readTypedInput(char* into, std::size_t size);
 
- private:
-  std::array<char, 1024> bytes_{};
-};
-
-// The host's output as an unbuffered stream buffer: the console hands over its text in one
-// piece per flush, and each piece is shown at once.
-class TerminalOutputBuffer : public std::streambuf {
- protected:
-  std::streamsize xsputn(const char* text, std::streamsize count) override;
-  int_type overflow(int_type c) override;
-};
+// Shows `size` bytes of the game's text at once; all of them are taken.
+std::ptrdiff_t showOutput(const char* text, std::size_t size);
 
 // Whether the host's output is a terminal, which the console may clear.
 bool outputIsTerminal();

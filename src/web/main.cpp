@@ -7,6 +7,7 @@
 
 #include "game/console.h"
 #include "game/game.h"
+#include "platform/stream_buffers.h"
 #include "rules/random_source.h"
 #include "web/host.h"
 
@@ -15,8 +16,8 @@ namespace {
 // Plays one game on the host's terminal with the browser's clock: 0 for a game that ended
 // by itself, 1 when the terminal's input or output failed.
 int playOnHost() {
-  tumblewood::web::TerminalInputBuffer inputBuffer;
-  tumblewood::web::TerminalOutputBuffer outputBuffer;
+  tumblewood::platform::InputBuffer inputBuffer(tumblewood::web::readTypedInput);
+  tumblewood::platform::OutputBuffer outputBuffer(tumblewood::web::showOutput);
   std::istream in(&inputBuffer);
   std::ostream out(&outputBuffer);
 

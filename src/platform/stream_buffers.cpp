@@ -1,9 +1,7 @@
-#include "platform/standard_streams.h"
+#include "platform/stream_buffers.h"
 
 #include <cerrno>
 #include <system_error>
-
-#include "platform/platform.h"
 
 namespace tumblewood::platform {
 
@@ -15,8 +13,8 @@ namespace {
 
 }  // namespace
 
-StandardInputBuffer::int_type StandardInputBuffer::underflow() {
-  const std::ptrdiff_t got = readStandardInput(bytes_.data(), bytes_.size());
+InputBuffer::int_type InputBuffer::underflow() {
+  const std::ptrdiff_t got = read_(bytes_.data(), bytes_.size());
   if (got < 0) {
     throwSystemError("read");
   }
@@ -27,11 +25,10 @@ StandardInputBuffer::int_type StandardInputBuffer::underflow() {
   return traits_type::to_int_type(bytes_[0]);
 }
 
-std::streamsize StandardOutputBuffer::xsputn(const char* text, std::streamsize count) {
+std::streamsize OutputBuffer::xsputn(const char* text, std::streamsize count) {
   std::streamsize written = 0;
   while (written < count) {
-    const std::ptrdiff_t wrote =
-        writeStandardOutput(text + written, static_cast<std::size_t>(count - written));
+    const std::ptrdiff_t wrote = write_(text + written, static_cast<std::size_t>(count - written));
     if (wrote < 0) {
       throwSystemError("write");
     }
@@ -40,7 +37,7 @@ std::streamsize StandardOutputBuffer::xsputn(const char* text, std::streamsize c
   return written;
 }
 
-StandardOutputBuffer::int_type StandardOutputBuffer::overflow(int_type c) {
+OutputBuffer::int_type OutputBuffer::overflow(int_type c) {
   if (traits_type::eq_int_type(c, traits_type::eof())) {
     return traits_type::not_eof(c);
   }
