@@ -23,6 +23,8 @@ import sys
 import tarfile
 import tempfile
 
+from peak_memory import peak_memory
+
 
 def shipped_game(build_dir, work):
     """The game binary as the tarball in build_dir ships it, unpacked into work, or the one
@@ -74,18 +76,6 @@ def start_up_rounds(game, floor, rounds, runs, work):
     return game_times, floor_times
 
 
-def peak_memory(command, work, rounds=9):
-    """The median over a few runs of the command's peak resident memory, in KiB."""
-    report = os.path.join(work, "peak")
-    peaks = []
-    for _ in range(rounds):
-        subprocess.run(["/usr/bin/time", "-f", "%M", "-o", report] + command,
-                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, check=True)
-        with open(report) as peak:
-            peaks.append(int(peak.read().split()[-1]))
-    return statistics.median(peaks)
-
-
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("build_dir")
@@ -105,7 +95,8 @@ def main():
                          "builds the game and the floor")
         floor.append(str(greeting_size(game[0])))
         game_times, floor_times = start_up_rounds(game, floor, args.rounds, args.runs, work)
-        game_peak, floor_peak = peak_memory(game, work), peak_memory(floor, work)
+        game_peak = peak_memory(game, work, rounds=9)
+        floor_peak = peak_memory(floor, work, rounds=9)
 
     game_time, floor_time = statistics.median(game_times), statistics.median(floor_times)
     rounds = sorted(g / f for g, f in zip(game_times, floor_times))

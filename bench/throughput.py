@@ -15,6 +15,8 @@ import subprocess
 import tempfile
 import time
 
+from peak_memory import peak_memory
+
 
 def script(passes):
     # Examining never spends the day, so the bear lives through any number of them.
@@ -27,17 +29,6 @@ def seconds_to_run(command, input_path):
         start = time.perf_counter()
         subprocess.run(command, stdin=stdin, stdout=subprocess.DEVNULL, check=True)
         return time.perf_counter() - start
-
-
-def peak_memory(command, input_path, work):
-    """The peak resident memory of command, in KiB. GNU time measures it: a child of this
-    Python process would inherit Python's own high-water mark."""
-    report = os.path.join(work, "peak")
-    with open(input_path, "rb") as stdin:
-        subprocess.run(["/usr/bin/time", "-f", "%M", "-o", report] + command, stdin=stdin,
-                       stdout=subprocess.DEVNULL, check=True)
-    with open(report) as peak:
-        return int(peak.read().split()[-1])
 
 
 def output_size(game, input_path):
@@ -60,7 +51,7 @@ def main():
             path = os.path.join(work, f"{passes}.in")
             with open(path, "wb") as out:
                 out.write(script(passes))
-            peaks[passes] = peak_memory([game], path, work)
+            peaks[passes] = peak_memory([game], work, input_path=path)
 
         path = os.path.join(work, f"{args.passes}.in")
         reads = args.passes + 2  # the name, every examine, the final 0

@@ -25,6 +25,13 @@ bool isDigit(int c) { return c >= '0' && c <= '9'; }
 // Used where a stream fails without saying why.
 std::error_code unexplained() { return std::make_error_code(std::io_errc::stream); }
 
+// The fault that a stream buffer's exception stands for, with the system's reason where the
+// exception carries one (file buffers throw std::ios_base::failure, a std::system_error).
+StreamFault faultFrom(StreamFault::Direction direction, const std::exception& error) {
+  const auto* systemError = dynamic_cast<const std::system_error*>(&error);
+  return {direction, systemError != nullptr ? systemError->code() : unexplained()};
+}
+
 }  // namespace
 
 std::string faultMessage(const StreamFault& fault) {
@@ -48,10 +55,8 @@ int Console::guardedRead(Step step) {
   }
   try {
     return step(*in_.rdbuf());
-  } catch (const std::system_error& error) {
-    fault_ = StreamFault{StreamFault::Direction::input, error.code()};
-  } catch (const std::exception&) {
-    fault_ = StreamFault{StreamFault::Direction::input, unexplained()};
+  } catch (const std::exception& error) {
+    fault_ = faultFrom(StreamFault::Direction::input, error);
   }
   return kEnd;
 }
@@ -159,10 +164,8 @@ void Console::flush() {
           buffer->pubsync() != 0) {
         fault_ = StreamFault{StreamFault::Direction::output, unexplained()};
       }
-    } catch (const std::system_error& error) {
-      fault_ = StreamFault{StreamFault::Direction::output, error.code()};
-    } catch (const std::exception&) {
-      fault_ = StreamFault{StreamFault::Direction::output, unexplained()};
+    } catch (const std::exception& error) {
+      fault_ = faultFrom(StreamFault::Direction::output, error);
     }
   }
   // After a fault the text has nowhere to go; it is dropped rather than kept growing.

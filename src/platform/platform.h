@@ -10,12 +10,8 @@
 
 namespace tumblewood::platform {
 
-// Reads up to `size` bytes of standard input into `into`, waiting for at least one: the
-// number read, 0 at the end of the input, or -1 with errno set when the read failed.
+// Standard input and output, as FrontEnd's read and write (front_end.h).
 std::ptrdiff_t readStandardInput(char* into, std::size_t size);
-
-// Writes up to `size` bytes to standard output, waiting until some are taken: the number
-// written, or -1 with errno set when the write failed.
 std::ptrdiff_t writeStandardOutput(const char* from, std::size_t size);
 
 // Writes `text` to standard error. A failure there is ignored: it is the last resort.

@@ -41,10 +41,8 @@ std::ptrdiff_t writeStandardOutput(const char* from, std::size_t size) {
 
 void writeStandardError(std::string_view text) {
   while (!text.empty()) {
-    const ssize_t wrote = write(STDERR_FILENO, text.data(), text.size());
-    if (wrote < 0 && errno == EINTR) {
-      continue;
-    }
+    const std::ptrdiff_t wrote = retrying(
+        STDERR_FILENO, POLLOUT, [=] { return write(STDERR_FILENO, text.data(), text.size()); });
     if (wrote <= 0) {
       return;
     }
